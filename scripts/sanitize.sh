@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds and runs the test suite under a sanitizer. Usage: scripts/sanitize.sh asan|tsan
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset="${1:?usage: scripts/sanitize.sh asan|tsan}"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset" --timeout 600

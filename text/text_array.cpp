@@ -1,0 +1,9 @@
+#include "text/text_array.h"
+
+namespace zerulin {
+
+int ArrayCount(const TextArray& array) { return static_cast<int>(array.elements_.size()); }
+
+void ArrayAppend(TextArray* array, Text text) { array->elements_.push_back(std::move(text)); }
+
+}  // namespace zerulin
