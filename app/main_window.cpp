@@ -78,6 +78,10 @@ MainWindow::MainWindow(Text roleHost, UrlOpener opener)
   SetColors(this, QPalette::WindowText, Qt::black, QPalette::Window,
             palette().color(QPalette::Button));
   setAutoFillBackground(true);
+  // The stock GUI font of a Chinese desktop: 12 pixels; the label and the list inherit it.
+  QFont guiFont = font();
+  guiFont.setPixelSize(12);
+  setFont(guiFont);
   CreateControls();
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -7,10 +7,14 @@
 
 #include "app/main_window.h"
 
+// The icon lives in a static library, whose resources are not registered by themselves.
+static void RegisterResources() { Q_INIT_RESOURCE(zerulin); }
+
 namespace zerulin {
 
 void StartProgram(int argc, char** argv) {
   QApplication application(argc, argv);
+  RegisterResources();
   QApplication::setApplicationName(QStringLiteral("Zerulin"));
   QApplication::setDesktopFileName(QStringLiteral("zerulin"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zerulin/zerulin.svg")));

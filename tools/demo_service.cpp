@@ -109,9 +109,10 @@ DemoService::DemoService(DemoAccounts accounts, Observer observer)
       observer_(std::move(observer)),
       server_(std::make_unique<httplib::Server>()),
       nextSession_(std::random_device{}()) {
-  server_->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
-    if (observer_) observer_(request);
-    return httplib::Server::HandlerResponse::Unhandled;
+  server_->set_pre_routing_handler([this](const httplib::Request& request,
+                                          httplib::Response& response) {
+    return observer_ && observer_(request, response) ? httplib::Server::HandlerResponse::Handled
+                                                     : httplib::Server::HandlerResponse::Unhandled;
   });
   server_->Post(
       "/index/ajax_lol.html", [this](const httplib::Request&, httplib::Response& response) {

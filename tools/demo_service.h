@@ -14,6 +14,7 @@
 namespace httplib {
 class Server;
 struct Request;
+struct Response;
 }  // namespace httplib
 
 namespace zerulin {
@@ -42,9 +43,9 @@ std::string DemoResultPage(const std::string& number, const std::vector<DemoRole
 // cookie the service issued. Binds to 127.0.0.1 only.
 class DemoService {
  public:
-  // Called on the server's thread with every request before it is answered; tests record
-  // requests here or hold one back.
-  using Observer = std::function<void(const httplib::Request&)>;
+  // Sees every request first, on a thread of the server; returns true when it has written the
+  // answer itself. Tests record requests here, hold one back or serve a page of their own.
+  using Observer = std::function<bool(const httplib::Request&, httplib::Response&)>;
 
   explicit DemoService(DemoAccounts accounts, Observer observer = {});
   ~DemoService();
