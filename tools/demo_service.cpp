@@ -104,18 +104,20 @@ std::string DemoResultPage(const std::string& number, const std::vector<DemoRole
   return page;
 }
 
-DemoService::DemoService(DemoAccounts accounts, Observer observer)
+DemoService::DemoService(DemoAccounts accounts, Hooks hooks)
     : accounts_(std::move(accounts)),
-      observer_(std::move(observer)),
+      hooks_(std::move(hooks)),
       server_(std::make_unique<httplib::Server>()),
       nextSession_(std::random_device{}()) {
-  server_->set_pre_routing_handler([this](const httplib::Request& request,
-                                          httplib::Response& response) {
-    return observer_ && observer_(request, response) ? httplib::Server::HandlerResponse::Handled
-                                                     : httplib::Server::HandlerResponse::Unhandled;
-  });
+  server_->set_pre_routing_handler(
+      [this](const httplib::Request& request, httplib::Response& response) {
+        return hooks_.before && hooks_.before(request, response)
+                   ? httplib::Server::HandlerResponse::Handled
+                   : httplib::Server::HandlerResponse::Unhandled;
+      });
   server_->Post(
-      "/index/ajax_lol.html", [this](const httplib::Request&, httplib::Response& response) {
+      "/index/ajax_lol.html", [this](const httplib::Request& request, httplib::Response& response) {
+        if (hooks_.received) hooks_.received(request);
         std::string session;
         {
           std::lock_guard lock(sessionsMutex_);
@@ -129,6 +131,7 @@ DemoService::DemoService(DemoAccounts accounts, Observer observer)
       });
   server_->Get(R"(/([^/]*)\.html)",
                [this](const httplib::Request& request, httplib::Response& response) {
+                 if (hooks_.received) hooks_.received(request);
                  std::string number = request.matches[1];
                  std::vector<DemoRole> none;
                  auto account = accounts_.find(number);

@@ -43,11 +43,17 @@ std::string DemoResultPage(const std::string& number, const std::vector<DemoRole
 // cookie the service issued. Binds to 127.0.0.1 only.
 class DemoService {
  public:
-  // Sees every request first, on a thread of the server; returns true when it has written the
-  // answer itself. Tests record requests here, hold one back or serve a page of their own.
-  using Observer = std::function<bool(const httplib::Request&, httplib::Response&)>;
+  // Tests watch the service through these; both run on a thread of the server.
+  struct Hooks {
+    // Sees every request before it is answered (its body not yet read); returns true when it
+    // has written the answer itself. Tests hold a request back or serve a page of their own.
+    std::function<bool(const httplib::Request&, httplib::Response&)> before;
+    // Sees each request that reaches the service's own answers, body included, before it is
+    // answered.
+    std::function<void(const httplib::Request&)> received;
+  };
 
-  explicit DemoService(DemoAccounts accounts, Observer observer = {});
+  explicit DemoService(DemoAccounts accounts, Hooks hooks = {});
   ~DemoService();
   DemoService(const DemoService&) = delete;
   DemoService& operator=(const DemoService&) = delete;
@@ -64,7 +70,7 @@ class DemoService {
   bool HasSession(const httplib::Request& request);
 
   DemoAccounts accounts_;
-  Observer observer_;
+  Hooks hooks_;
   std::unique_ptr<httplib::Server> server_;
   std::thread thread_;
   std::mutex sessionsMutex_;

@@ -15,9 +15,12 @@ DemoAccounts RepositoryAccounts() {
 
 RoleService::RoleService()
     : service_(RepositoryAccounts(),
-               [this](const httplib::Request& request, httplib::Response& response) {
-                 return Observe(request, response);
-               }) {
+               {.before = [this](const httplib::Request& request,
+                                 httplib::Response& response) { return Before(request, response); },
+                .received =
+                    [this](const httplib::Request& request) {
+                      if (request.method == "POST") Record(request);
+                    }}) {
   port_ = service_.Start();
   if (port_ <= 0) throw std::runtime_error("the test service found no free port");
 }
@@ -38,6 +41,11 @@ std::vector<ReceivedRequest> RoleService::requests() const {
   return requests_;
 }
 
+int RoleService::PostsArrived() const {
+  std::lock_guard lock(mutex_);
+  return postsArrived_;
+}
+
 void RoleService::HoldPosts() {
   std::lock_guard lock(mutex_);
   holdPosts_ = true;
@@ -56,17 +64,24 @@ void RoleService::ServePage(std::string page) {
   page_ = std::move(page);
 }
 
-bool RoleService::Observe(const httplib::Request& request, httplib::Response& response) {
-  std::unique_lock lock(mutex_);
-  requests_.push_back(
-      {request.method, request.path, request.body, request.get_header_value("Cookie")});
+bool RoleService::Before(const httplib::Request& request, httplib::Response& response) {
   if (request.method == "POST") {
+    std::unique_lock lock(mutex_);
+    ++postsArrived_;
     released_.wait(lock, [this] { return !holdPosts_ || stopping_; });
-    return false;
+    return false;  // recorded once its body has been read
   }
+  Record(request);
+  std::lock_guard lock(mutex_);
   if (!page_) return false;
   response.set_content(*page_, "text/html; charset=utf-8");
   return true;
+}
+
+void RoleService::Record(const httplib::Request& request) {
+  std::lock_guard lock(mutex_);
+  requests_.push_back(
+      {request.method, request.path, request.body, request.get_header_value("Cookie")});
 }
 
 }  // namespace zerulin

@@ -29,7 +29,11 @@ class RoleService {
   // "127.0.0.1:<port>", the service host a query is given.
   Text host() const;
 
+  // Requests received so far, in order.
   std::vector<ReceivedRequest> requests() const;
+
+  // Form posts that have arrived, answered or not.
+  int PostsArrived() const;
 
   // Form posts wait until ReleasePosts() (or the service's end) before they are answered.
   void HoldPosts();
@@ -39,12 +43,14 @@ class RoleService {
   void ServePage(std::string page);
 
  private:
-  bool Observe(const httplib::Request& request, httplib::Response& response);
+  bool Before(const httplib::Request& request, httplib::Response& response);
+  void Record(const httplib::Request& request);
 
   mutable std::mutex mutex_;
   std::condition_variable released_;
   bool holdPosts_ = false;
   bool stopping_ = false;
+  int postsArrived_ = 0;
   std::optional<std::string> page_;
   std::vector<ReceivedRequest> requests_;
   DemoService service_;
