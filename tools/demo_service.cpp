@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -156,6 +157,8 @@ int DemoService::Start(int port) {
                         : (server_->bind_to_port("127.0.0.1", port) ? port : -1);
   if (bound < 0) return -1;
   thread_ = std::thread([this] { server_->listen_after_bind(); });
+  // A stop that comes before the accept loop runs would be lost and leave Stop() waiting.
+  while (!server_->is_running()) std::this_thread::sleep_for(std::chrono::microseconds(100));
   return bound;
 }
 
