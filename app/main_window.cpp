@@ -29,6 +29,9 @@ constexpr int kWidth = 436;
 constexpr int kHeight = 290;
 constexpr int kColumnCount = 5;
 
+// While a query thread streams rows in, the list is drawn at most once per display frame.
+constexpr int kFrameMs = 16;
+
 // An account of the bundled demo service, so a first click shows rows.
 constexpr char kSampleNumber[] = "2718281828";
 
@@ -83,6 +86,10 @@ MainWindow::MainWindow(Text roleHost, UrlOpener opener)
   guiFont.setPixelSize(12);
   setFont(guiFont);
   CreateControls();
+
+  listPaintHold_.setSingleShot(true);
+  listPaintHold_.setInterval(kFrameMs);
+  connect(&listPaintHold_, &QTimer::timeout, this, &MainWindow::ReleaseListPaint);
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
@@ -158,17 +165,38 @@ void MainWindow::SetUpRoleList() {
   SetColors(list1_, QPalette::Text, Qt::black, QPalette::Base, Qt::white);
 }
 
+// Operations with a result wait for it. Those without one are queued and the caller goes on:
+// calls from one thread are carried out in the order they were made, so whatever that thread
+// does next (a read, an insert, a message box, its end) comes after them. Waiting for each cell
+// would cost two thread switches per cell.
 template <typename Operation>
 auto MainWindow::OnWindowThread(Operation operation) {
   using Result = std::invoke_result_t<Operation>;
   if (QThread::currentThread() == thread()) return operation();
+  // Each call from a query thread is one turn of the event loop; drawing the list on every
+  // turn would cost more than the operations themselves.
+  auto held = [this, operation = std::move(operation)]() mutable {
+    HoldListPaint();
+    return operation();
+  };
   if constexpr (std::is_void_v<Result>) {
-    QMetaObject::invokeMethod(this, std::move(operation), Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(this, std::move(held), Qt::QueuedConnection);
   } else {
     Result result{};
-    QMetaObject::invokeMethod(this, std::move(operation), Qt::BlockingQueuedConnection, &result);
+    QMetaObject::invokeMethod(this, std::move(held), Qt::BlockingQueuedConnection, &result);
     return result;
   }
+}
+
+void MainWindow::HoldListPaint() {
+  if (listPaintHold_.isActive()) return;
+  list1_->setUpdatesEnabled(false);
+  listPaintHold_.start();
+}
+
+void MainWindow::ReleaseListPaint() {
+  listPaintHold_.stop();
+  list1_->setUpdatesEnabled(true);
 }
 
 Text MainWindow::ReadNumber() {
@@ -224,7 +252,7 @@ void MainWindow::ShowMessage(const Text& message) {
   }
   auto closed = std::make_shared<std::promise<void>>();
   std::future<void> done = closed->get_future();
-  OnWindowThread([this, &message, closed] {
+  OnWindowThread([this, message, closed] {
     QMessageBox* box = OpenMessageBox(message);
     connect(box, &QDialog::finished, box, [closed] { closed->set_value(); });
   });
@@ -251,7 +279,9 @@ void MainWindow::OnQueryClicked() {
 }
 
 void MainWindow::OnQueryFinished() {
-  if (--runningQueries_ == 0) unsetCursor();
+  if (--runningQueries_ > 0) return;
+  unsetCursor();
+  ReleaseListPaint();  // the last rows show now, not a frame later
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

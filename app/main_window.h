@@ -1,6 +1,7 @@
 // MainWindow: the QQ number box, the query and forum buttons and the role list.
 #pragma once
 
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -55,6 +56,8 @@ class MainWindow : public QWidget, public RoleView {
   void OnQueryClicked();
   void OnQueryFinished();
   QMessageBox* OpenMessageBox(const Text& message);
+  void HoldListPaint();
+  void ReleaseListPaint();
 
   template <typename Operation>
   auto OnWindowThread(Operation operation);
@@ -67,6 +70,7 @@ class MainWindow : public QWidget, public RoleView {
   const Text roleHost_;
   const UrlOpener opener_;
   int runningQueries_ = 0;
+  QTimer listPaintHold_;
 };
 
 }  // namespace zerulin
