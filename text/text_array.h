@@ -31,7 +31,7 @@ class TextArray {
 // Number of elements.
 int ArrayCount(const TextArray& array);
 
-// Adds a copy of `text` after the last element.
+// Adds a copy of `text` after the last element; does nothing when `array` is absent (null).
 void ArrayAppend(TextArray* array, Text text);
 
 }  // namespace zerulin
