@@ -13,10 +13,11 @@ mkdir -p build/fuzz/artifacts
 for binary in build/fuzz/fuzz/*_fuzz; do
   target="$(basename "$binary" _fuzz)"
   # New inputs go to a scratch corpus; the checked-in seeds stay as they are.
-  work="build/fuzz/corpus/$target"
-  mkdir -p "$work"
+  corpora=("build/fuzz/corpus/$target")
+  mkdir -p "${corpora[0]}"
+  if [[ -d "fuzz/corpus/$target" ]]; then corpora+=("fuzz/corpus/$target"); fi
   echo "fuzz: $target for ${seconds}s"
   "$binary" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
-    -artifact_prefix="build/fuzz/artifacts/$target-" "$work" "fuzz/corpus/$target"
+    -artifact_prefix="build/fuzz/artifacts/$target-" "${corpora[@]}"
 done
 echo "fuzz: no findings"
