@@ -1,35 +1,16 @@
 #include "match/code_units.h"
 
 #include <unicode/uchar.h>
-#include <unicode/ucnv.h>
 #include <unicode/unorm2.h>
 #include <unicode/utf16.h>
 
-#include <memory>
+#include <cstdint>
+
+#include "match/gbk_table.h"
+#include "match/icu_convert.h"
 
 namespace zerulin {
 namespace {
-
-struct ConverterClose {
-  void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using ConverterPtr = std::unique_ptr<UConverter, ConverterClose>;
-
-// Code page 936 with the converter's look-alike mappings on, as the platform's best fit does.
-ConverterPtr OpenGbk() {
-  UErrorCode status = U_ZERO_ERROR;
-  ConverterPtr converter(ucnv_open("windows-936", &status));
-  if (U_FAILURE(status)) return nullptr;
-  ucnv_setFallback(converter.get(), true);
-  return converter;
-}
-
-// Opening a converter costs far more than converting one table cell, so each thread keeps one.
-UConverter* ThreadGbk() {
-  thread_local ConverterPtr converter = OpenGbk();
-  if (converter) ucnv_reset(converter.get());
-  return converter.get();
-}
 
 // A character that the composite check tries to fold into the character before it.
 bool IsCombiningMark(UChar32 c) {
@@ -74,60 +55,58 @@ std::u16string ComposeMarks(std::u16string_view units) {
   return composed;
 }
 
-bool IsAscii(std::u16string_view units) {
-  for (char16_t unit : units) {
-    if (unit >= 0x80) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::u16string GbkToUnits(std::string_view gbk) {
-  UConverter* converter = ThreadGbk();
-  if (converter == nullptr || gbk.empty()) return {};
-  // One byte never gives more than one unit; the loop only guards against a converter that
-  // would give more.
+  const GbkTable& table = GbkTable::Get();
   std::u16string units(gbk.size(), u'\0');
-  for (;;) {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = ucnv_toUChars(converter, units.data(), static_cast<int32_t>(units.size()),
-                                   gbk.data(), static_cast<int32_t>(gbk.size()), &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      units.assign(static_cast<size_t>(length), u'\0');
+  char16_t* out = units.data();
+  size_t written = 0;
+  size_t at = 0;
+  while (at < gbk.size()) {
+    if (at + 8 <= gbk.size() && IsAsciiBlock(gbk.data() + at)) {
+      for (size_t k = 0; k < 8; ++k) out[written + k] = static_cast<char16_t>(gbk[at + k]);
+      written += 8;
+      at += 8;
       continue;
     }
-    if (U_FAILURE(status)) return {};
-    units.resize(static_cast<size_t>(length));
-    return units;
+    auto byte = static_cast<unsigned char>(gbk[at]);
+    char16_t unit = table.Single(byte);
+    size_t width = 1;
+    if (unit == u'\0' && byte >= 0x81 && at + 1 < gbk.size()) {
+      unit = table.Pair(byte, static_cast<unsigned char>(gbk[at + 1]));
+      width = 2;
+    }
+    if (unit == u'\0') break;  // bad or cut-off: the converter reads the rest
+    out[written++] = unit;
+    at += width;
   }
+  units.resize(written);
+  if (at < gbk.size()) units += IcuGbkToUnits(gbk.substr(at));
+  return units;
 }
 
 std::string UnitsToGbk(std::u16string_view units, bool composeMarks) {
   units = units.substr(0, units.find(u'\0'));
-  if (IsAscii(units)) return std::string(units.begin(), units.end());
   std::u16string composed;
   if (composeMarks && HasCombiningMark(units)) {
     composed = ComposeMarks(units);
     units = composed;
   }
-  UConverter* converter = ThreadGbk();
-  if (converter == nullptr) return {};
-  // Code page 936 spends at most two bytes on a unit, replacement included; the loop only
-  // guards against a converter that would spend more.
+  const GbkTable& table = GbkTable::Get();
   std::string gbk(units.size() * 2, '\0');
-  for (;;) {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = ucnv_fromUChars(converter, gbk.data(), static_cast<int32_t>(gbk.size()),
-                                     units.data(), static_cast<int32_t>(units.size()), &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      gbk.assign(static_cast<size_t>(length), '\0');
-      continue;
-    }
-    if (U_FAILURE(status)) return {};
-    gbk.resize(static_cast<size_t>(length));
-    return gbk;
+  char* out = gbk.data();
+  size_t written = 0;
+  size_t at = 0;
+  for (; at < units.size(); ++at) {
+    uint16_t code = table.Encode(units[at]);
+    if (code == 0) break;  // a surrogate: the converter reads the rest
+    if (code >= 0x100) out[written++] = static_cast<char>(code >> 8);
+    out[written++] = static_cast<char>(code & 0xFF);
   }
+  gbk.resize(written);
+  if (at < units.size()) gbk += IcuUnitsToGbk(units.substr(at));
+  return gbk;
 }
 
 }  // namespace zerulin

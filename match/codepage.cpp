@@ -1,28 +1,16 @@
 #include "match/codepage.h"
 
-#include <unicode/ucnv.h>
-
-#include <memory>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "match/code_units.h"
+#include "match/gbk_table.h"
+#include "match/icu_convert.h"
 
 namespace zerulin {
 namespace {
-
-struct ConverterClose {
-  void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using ConverterPtr = std::unique_ptr<UConverter, ConverterClose>;
-
-ConverterPtr Open(const char* name) {
-  UErrorCode status = U_ZERO_ERROR;
-  ConverterPtr converter(ucnv_open(name, &status));
-  if (U_FAILURE(status)) return nullptr;
-  ucnv_setFallback(converter.get(), true);
-  return converter;
-}
 
 // The UTF-16LE image of `units`, low byte first, with `terminator` zero bytes after it.
 Bytes ImageOf(std::u16string_view units, size_t terminator) {
@@ -34,42 +22,66 @@ Bytes ImageOf(std::u16string_view units, size_t terminator) {
   return Bytes(std::move(image));
 }
 
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The character of a well-formed UTF-8 sequence of one to three bytes at `at`, and its length;
+// 0 for anything else (bad, cut off, or outside the first 64K characters).
+char16_t DecodeUtf8(std::string_view utf8, size_t at, size_t* length) {
+  auto lead = static_cast<unsigned char>(utf8[at]);
+  if (lead < 0x80) {
+    *length = 1;
+    return lead;
+  }
+  size_t rest = utf8.size() - at;
+  if (lead >= 0xC2 && lead <= 0xDF && rest >= 2) {
+    auto second = static_cast<unsigned char>(utf8[at + 1]);
+    if (!IsContinuation(second)) return 0;
+    *length = 2;
+    return static_cast<char16_t>((lead & 0x1F) << 6 | (second & 0x3F));
+  }
+  if (lead >= 0xE0 && lead <= 0xEF && rest >= 3) {
+    auto second = static_cast<unsigned char>(utf8[at + 1]);
+    auto third = static_cast<unsigned char>(utf8[at + 2]);
+    if (!IsContinuation(second) || !IsContinuation(third)) return 0;
+    auto c = static_cast<char16_t>((lead & 0x0F) << 12 | (second & 0x3F) << 6 | (third & 0x3F));
+    if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)) return 0;  // overlong or a surrogate
+    *length = 3;
+    return c;
+  }
+  return 0;
+}
+
 }  // namespace
 
 Text Utf8ToGbk(const Bytes& utf8) {
   // A zero byte ends the text anyway, and nothing before it depends on what follows it.
   std::string_view page = utf8.view();
   page = page.substr(0, page.find('\0'));
-  if (page.empty()) return Text();
-  thread_local ConverterPtr fromUtf8 = Open("UTF-8");
-  thread_local ConverterPtr toGbk = Open("windows-936");
-  if (!fromUtf8 || !toGbk) return Text();
-
-  // Straight from UTF-8 to code page 936 through a small pivot, so no UTF-16 copy of a large
-  // page is ever held. Three UTF-8 bytes become two here, so the page's size is usually enough.
-  std::string gbk(page.size() + 16, '\0');
+  // Well-formed characters go through the table; from the first one that is not (bad input,
+  // or beyond the first 64K characters) the converter reads the rest of the page.
+  const GbkTable& table = GbkTable::Get();
+  std::string gbk(page.size(), '\0');  // never more bytes than the UTF-8 spends
+  char* out = gbk.data();
   size_t written = 0;
-  const char* source = page.data();
-  UChar pivot[4096];
-  UChar* pivotSource = pivot;
-  UChar* pivotTarget = pivot;
-  bool reset = true;
-  for (;;) {
-    char* target = gbk.data() + written;
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_convertEx(toGbk.get(), fromUtf8.get(), &target, gbk.data() + gbk.size(), &source,
-                   page.data() + page.size(), pivot, &pivotSource, &pivotTarget,
-                   pivot + std::size(pivot), reset, true, &status);
-    written = static_cast<size_t>(target - gbk.data());
-    reset = false;
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      gbk.resize(gbk.size() * 2);
+  size_t at = 0;
+  while (at < page.size()) {
+    if (at + 8 <= page.size() && IsAsciiBlock(page.data() + at)) {
+      std::memcpy(out + written, page.data() + at, 8);
+      written += 8;
+      at += 8;
       continue;
     }
-    if (U_FAILURE(status)) return Text();
-    gbk.resize(written);
-    return Text(std::move(gbk));
+    size_t length = 0;
+    char16_t c = DecodeUtf8(page, at, &length);
+    uint16_t code = c == 0 ? 0 : table.Encode(c);
+    if (code == 0) break;
+    if (code >= 0x100) out[written++] = static_cast<char>(code >> 8);
+    out[written++] = static_cast<char>(code & 0xFF);
+    at += length;
   }
+  gbk.resize(written);
+  if (at < page.size()) gbk += IcuUtf8ToGbk(page.substr(at));
+  return Text(std::move(gbk));
 }
 
 Bytes GbkToUtf16(const Text& text) { return ImageOf(GbkToUnits(text.view()), 2); }

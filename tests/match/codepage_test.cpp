@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "match/icu_convert.h"
+
 namespace zerulin {
 namespace {
 
@@ -61,6 +63,24 @@ TEST(Utf8ToGbkTest, LargePageConvertsWhole) {
     want += "<td>\xD6\xD0\xCE\xC4</td>\n";
   }
   EXPECT_EQ(Utf8ToGbk(Bytes(page)), Text(want));
+}
+
+// Well-formed characters are read from a table, the rest by the converter: both must agree.
+TEST(Utf8ToGbkTest, AgreesWithConverterForEveryCharacter) {
+  for (int c = 1; c <= 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    std::string utf8 = "ab";  // an ASCII prefix, then the character in UTF-8
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      utf8 += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+               static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    utf8 += "cdefghijk";
+    ASSERT_EQ(Utf8ToGbk(Bytes(utf8)).str(), IcuUtf8ToGbk(utf8)) << c;
+  }
 }
 
 TEST(GbkToUtf16Test, Table) {
