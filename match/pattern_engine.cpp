@@ -92,8 +92,8 @@ std::optional<MatchList> CompiledPattern::FindAll(std::u16string_view subject) c
     if (found == PCRE2_ERROR_NOMATCH) break;
     if (found < 0) return std::nullopt;
     for (int group = 0; group <= list.groups_; ++group) {
-      list.offsets_.push_back(Offset(ovector[2 * group]));
-      list.offsets_.push_back(Offset(ovector[2 * group + 1]));
+      list.Append(Offset(ovector[2 * group]));
+      list.Append(Offset(ovector[2 * group + 1]));
     }
     ++list.count_;
     if (!options_.global) break;

@@ -28,14 +28,23 @@ class MatchList {
   // [begin, end) of `group` in `match`; both kUnset when the group took no part.
   std::pair<uint32_t, uint32_t> Span(int match, int group) const {
     size_t at = (static_cast<size_t>(match) * (groups_ + 1) + group) * 2;
-    return {offsets_[at], offsets_[at + 1]};
+    const uint32_t* chunk = chunks_[at / kChunk].get();
+    return {chunk[at % kChunk], chunk[at % kChunk + 1]};
   }
 
  private:
   friend class CompiledPattern;
+  // Offsets live in fixed chunks rather than one growing array: a page with 100 000 matches
+  // never copies them over again nor touches twice the memory it needs.
+  static constexpr size_t kChunk = 1 << 16;  // even, so a begin and its end share a chunk
+  void Append(uint32_t offset) {
+    if (size_ % kChunk == 0) chunks_.push_back(std::make_unique<uint32_t[]>(kChunk));
+    chunks_.back()[size_++ % kChunk] = offset;
+  }
   int count_ = 0;
   int groups_ = 0;
-  std::vector<uint32_t> offsets_;
+  size_t size_ = 0;
+  std::vector<std::unique_ptr<uint32_t[]>> chunks_;
 };
 
 class CompiledPattern {
