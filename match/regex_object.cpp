@@ -37,6 +37,49 @@ struct RegexObject::State {
     return std::u16string_view(subject).substr(span.first, span.second - span.first);
   }
 
+  // `with` for match `match` in ECMAScript's replacement syntax: $$, $&, $`, $' and $1 to $99
+  // (two digits when that group exists); any other "$" stands for itself.
+  void AppendReplacement(std::u16string_view with, int match, std::u16string* out) const {
+    auto [begin, end] = matches->Span(match, 0);
+    auto digit = [&](size_t at) {
+      return at < with.size() && with[at] >= u'0' && with[at] <= u'9';
+    };
+    for (size_t at = 0; at < with.size(); ++at) {
+      char16_t next = at + 1 < with.size() ? with[at + 1] : u'\0';
+      if (with[at] != u'$') {
+        out->push_back(with[at]);
+      } else if (next == u'$') {
+        out->push_back(u'$');
+        ++at;
+      } else if (next == u'&') {
+        out->append(Units({begin, end}));
+        ++at;
+      } else if (next == u'`') {
+        out->append(subject, 0, begin);
+        ++at;
+      } else if (next == u'\'') {
+        out->append(subject, end);
+        ++at;
+      } else if (digit(at + 1)) {
+        int group = next - u'0';
+        size_t digits = 1;
+        if (digit(at + 2) && group * 10 + (with[at + 2] - u'0') <= matches->GroupCount()) {
+          group = group * 10 + (with[at + 2] - u'0');
+          digits = 2;
+        }
+        if (group < 1 || group > matches->GroupCount()) {
+          out->push_back(u'$');
+          continue;
+        }
+        auto span = matches->Span(match, group);
+        if (span.first != MatchList::kUnset) out->append(Units(span));
+        at += digits;
+      } else {
+        out->push_back(u'$');
+      }
+    }
+  }
+
   // The 0-based byte offset of `sought` searched from `firstIndex`, -2 when not found.
   int PositionOf(const Text& sought, uint32_t firstIndex) const {
     int found = FindText(SubjectText(), sought, static_cast<int>(firstIndex), false);
@@ -75,50 +118,13 @@ Text RegexObject::GetPattern() const { return state_->pattern; }
 Text RegexObject::Replace(const Text& replacement) const {
   const State& state = *state_;
   if (!state.matches) return Text();
-  const MatchList& matches = *state.matches;
   std::u16string with = GbkToUnits(replacement.view());
   std::u16string result;
   uint32_t copied = 0;
-  for (int match = 0; match < matches.Count(); ++match) {
-    auto [begin, end] = matches.Span(match, 0);
+  for (int match = 0; match < state.matches->Count(); ++match) {
+    auto [begin, end] = state.matches->Span(match, 0);
     result.append(state.subject, copied, begin - copied);
-    // The replacement syntax of ECMAScript: $$, $&, $`, $' and $1 to $99.
-    for (size_t at = 0; at < with.size(); ++at) {
-      char16_t next = at + 1 < with.size() ? with[at + 1] : u'\0';
-      if (with[at] != u'$' || next == u'\0') {
-        result.push_back(with[at]);
-      } else if (next == u'$') {
-        result.push_back(u'$');
-        ++at;
-      } else if (next == u'&') {
-        result.append(state.Units({begin, end}));
-        ++at;
-      } else if (next == u'`') {
-        result.append(state.subject, 0, begin);
-        ++at;
-      } else if (next == u'\'') {
-        result.append(state.subject, end);
-        ++at;
-      } else if (next >= u'0' && next <= u'9') {
-        int group = next - u'0';
-        size_t digits = 1;
-        char16_t second = at + 2 < with.size() ? with[at + 2] : u'\0';
-        if (second >= u'0' && second <= u'9' && group * 10 + (second - u'0') >= 1 &&
-            group * 10 + (second - u'0') <= matches.GroupCount()) {
-          group = group * 10 + (second - u'0');
-          digits = 2;
-        }
-        if (group < 1 || group > matches.GroupCount()) {
-          result.push_back(u'$');
-          continue;
-        }
-        auto span = matches.Span(match, group);
-        if (span.first != MatchList::kUnset) result.append(state.Units(span));
-        at += digits;
-      } else {
-        result.push_back(u'$');
-      }
-    }
+    state.AppendReplacement(with, match, &result);
     copied = end;
   }
   result.append(state.subject, copied);
