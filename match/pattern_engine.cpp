@@ -73,7 +73,9 @@ int CompiledPattern::GroupCount() const {
   return static_cast<int>(groups);
 }
 
-std::optional<MatchList> CompiledPattern::FindAll(std::u16string_view subject) const {
+std::optional<MatchList> CompiledPattern::FindAll(std::u16string_view subject,
+                                                  std::chrono::milliseconds budget) const {
+  auto deadline = std::chrono::steady_clock::now() + budget;
   pcre2_code_16* code = code_->code.get();
   Owned<pcre2_match_data_16> data(pcre2_match_data_create_from_pattern_16(code, nullptr));
   Owned<pcre2_match_context_16> context(pcre2_match_context_create_16(nullptr));
@@ -97,6 +99,8 @@ std::optional<MatchList> CompiledPattern::FindAll(std::u16string_view subject) c
     }
     ++list.count_;
     if (!options_.global) break;
+    // The clock is read every 64 matches only; that costs nothing next to the searches.
+    if (list.count_ % 64 == 0 && std::chrono::steady_clock::now() > deadline) return std::nullopt;
     // ECMAScript's rule: an empty match moves the next search one unit on, never retrying
     // at the same place for a longer match.
     start = ovector[1] > ovector[0] ? ovector[1] : ovector[1] + 1;

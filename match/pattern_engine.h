@@ -2,6 +2,7 @@
 // dialect of the original engine, with limits that make a runaway match fail instead of hang.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -55,8 +56,14 @@ class CompiledPattern {
   ~CompiledPattern();
 
   // Every match in `subject` (only the first without `global`); after an empty match the next
-  // search starts one unit further on. Absent when the engine gives up (match limit, stack).
-  std::optional<MatchList> FindAll(std::u16string_view subject) const;
+  // search starts one unit further on. Absent when the engine gives up on one search (match
+  // limit, stack) or when all searches together take longer than `budget`.
+  std::optional<MatchList> FindAll(std::u16string_view subject,
+                                   std::chrono::milliseconds budget = kSearchBudget) const;
+
+  // Each search is bounded by a step limit, but a page built to need nearly that much for
+  // every one of its many matches would still hold a query for minutes: this bounds them all.
+  static constexpr std::chrono::milliseconds kSearchBudget{5000};
 
   int GroupCount() const;
 
