@@ -47,6 +47,9 @@ TEST(CompiledPatternTest, GivesUpInsteadOfRunningOn) {
   // One search stuck in backtracking hits the step limit.
   auto nested = CompiledPattern::Compile(u"^(a+)+$", {});
   EXPECT_FALSE(nested->FindAll(std::u16string(40, u'a') + u"X").has_value());
+  // A group repeated a million times runs out of the compiled matcher's stack.
+  auto deep = CompiledPattern::Compile(u"(?:(a)|b)+$", {});
+  EXPECT_FALSE(deep->FindAll(std::u16string(1000000, u'a')).has_value());
   // Many searches together run past the budget; a single one is never cut short.
   auto letter = CompiledPattern::Compile(u"a", {.global = true});
   EXPECT_FALSE(letter->FindAll(std::u16string(1000, u'a'), std::chrono::milliseconds(0)));
