@@ -3,6 +3,8 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <string>
+
 namespace zerulin {
 namespace {
 
@@ -35,6 +37,33 @@ uint32_t CompileFlags(MatchOptions options) {
   return flags;
 }
 
+// ECMAScript reads a backslash before a letter it gives no meaning as that letter alone, where
+// PCRE2 gives many such letters a meaning of its own (\a, \e, \h, \z, \Q...) or refuses them;
+// and ECMAScript's \v is the one character U+000B, PCRE2's any vertical space.
+std::u16string EcmaScriptEscapes(std::u16string_view pattern) {
+  constexpr std::u16string_view kEscapeLetters = u"bBcdDfnrsStuvwWx";
+  std::u16string translated;
+  translated.reserve(pattern.size());
+  for (size_t at = 0; at < pattern.size(); ++at) {
+    char16_t c = pattern[at];
+    if (c != u'\\' || at + 1 == pattern.size()) {
+      translated.push_back(c);
+      continue;
+    }
+    char16_t next = pattern[++at];
+    bool letter = (next >= u'a' && next <= u'z') || (next >= u'A' && next <= u'Z');
+    if (next == u'v') {
+      translated += u"\\x0B";
+    } else if (letter && kEscapeLetters.find(next) == std::u16string_view::npos) {
+      translated.push_back(next);
+    } else {
+      translated.push_back(u'\\');
+      translated.push_back(next);
+    }
+  }
+  return translated;
+}
+
 uint32_t Offset(PCRE2_SIZE offset) {
   return offset == PCRE2_UNSET ? MatchList::kUnset : static_cast<uint32_t>(offset);
 }
@@ -59,8 +88,10 @@ std::unique_ptr<CompiledPattern> CompiledPattern::Compile(std::u16string_view pa
   int error = 0;
   PCRE2_SIZE errorOffset = 0;
   auto code = std::make_unique<Code>();
-  code->code.reset(pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(pattern.data()), pattern.size(),
-                                    CompileFlags(options), &error, &errorOffset, context.get()));
+  std::u16string translated = EcmaScriptEscapes(pattern);
+  code->code.reset(pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(translated.data()),
+                                    translated.size(), CompileFlags(options), &error, &errorOffset,
+                                    context.get()));
   if (!code->code) return nullptr;
   // Without the compiled matcher the interpreter runs the same pattern, only slower.
   pcre2_jit_compile_16(code->code.get(), PCRE2_JIT_COMPLETE);

@@ -48,6 +48,8 @@ TEST(RegexObjectTest, DialectAndOptions) {
       {"dollar before a line feed", "a$", "a\nba", {}, true, {}, true, {"a", "a"}},
       {"\\u escape", "\\u4E2D.", "x\xD6\xD0y", {}, {}, {}, true, {"\xD6\xD0y"}},
       {"\\x escape", "\\x41", "A", {}, {}, {}, true, {"A"}},
+      {"\\v is one character", "a\\vb", "a\vb a\nb", {}, {}, {}, true, {"a\vb"}},
+      {"letters escape to themselves", "\\y\\e\\a\\Q\\h", "yeaQh", {}, {}, {}, true, {"yeaQh"}},
       {"backreference", "(\\w)\\1", "abccd", {}, {}, {}, true, {"cc"}},
       {"unset backreference", "(x)?\\1a", "ba", {}, {}, {}, true, {"a"}},
       {"lookahead", "a(?=b)", "ab ac", {}, {}, {}, true, {"a"}},
