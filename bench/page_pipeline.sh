@@ -6,13 +6,13 @@
 # page); then the peak memory of one run of each on the large page, and checks that both read
 # the same rows.
 # Usage: bench/page_pipeline.sh [BUILD_DIR]   (default build/default, built beforehand)
-#        REPEAT=N sets the number of runs per page and way (default 5).
+#        REPEAT=N sets the number of runs per page and way (default 7).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build="${1:-build/default}"
 bench="$build/bench/page_pipeline_bench"
-repeat="${REPEAT:-5}"
+repeat="${REPEAT:-7}"
 if [[ ! -x "$bench" ]]; then
   echo "page_pipeline.sh: $bench is missing; run cmake --build --preset default first" >&2
   exit 1
