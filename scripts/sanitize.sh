@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 preset="${1:?usage: scripts/sanitize.sh asan|tsan}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset" --timeout 600
