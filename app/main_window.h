@@ -19,7 +19,8 @@ namespace zerulin {
 
 // The program's one window. Its controls carry the object names 标签1, 按钮2, 编辑框1,
 // 超级列表框1 and 按钮1. The RoleView operations work from any thread: on the window's own
-// thread directly, from elsewhere as a blocking call carried out on the window's thread.
+// thread directly, from elsewhere as calls queued to the window's thread in order (the caller
+// waits for those with a result, and for a message box until it is closed).
 class MainWindow : public QWidget, public RoleView {
   Q_OBJECT
 

@@ -8,7 +8,8 @@
 namespace zerulin {
 
 // The window is one view and the terminal another. Every operation may be called from any
-// thread; a view carries it out where its controls live and returns when it is done.
+// thread; a view carries the operations of one thread out in the order they were called, and
+// an operation with a result returns once it has been carried out.
 class RoleView {
  public:
   virtual ~RoleView() = default;
