@@ -2,11 +2,13 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cctype>
 #include <string_view>
 
+#include "http/body_buffer.h"
 #include "http/cookie_store.h"
 
 namespace zerulin {
@@ -68,13 +70,18 @@ struct HopResponse {
   bool headersEnded = false;  // the header block of a final (not 1xx) response is complete
   bool stoppedAtHeaders = false;
   std::string location;
-  std::string body;
+  long long contentLength = -1;  // -1: not announced
+  BodyBuffer body;
 };
+
+// An announced length is trusted for the first reservation only up to this many bytes, so
+// that a false one costs address space at most.
+constexpr long long kMaxReservation = 1LL << 30;
 
 // libcurl hands over every header line of every response, interim ones and those of a proxy
 // tunnel included; each status line starts the collection afresh, so what remains belongs to
 // the last response. Trailers after the body are not kept.
-size_t OnHeaderLine(char* data, size_t size, size_t count, void* context) {
+size_t OnHeaderLine(char* data, size_t size, size_t count, void* context) noexcept {
   auto& response = *static_cast<HopResponse*>(context);
   const size_t length = size * count;
   std::string_view line(data, length);
@@ -83,11 +90,15 @@ size_t OnHeaderLine(char* data, size_t size, size_t count, void* context) {
   if (line.starts_with("HTTP/")) {
     response.headers.clear();
     response.location.clear();
+    response.contentLength = -1;
     response.headersEnded = false;
     const size_t space = line.find(' ');
     response.status = space == std::string_view::npos ? 0 : std::atoi(line.data() + space + 1);
   } else if (line.empty()) {
     if (response.status >= 200) response.headersEnded = true;
+    if (response.headersEnded && response.contentLength > 0) {
+      response.body.Reserve(static_cast<size_t>(std::min(response.contentLength, kMaxReservation)));
+    }
     if (response.headersEnded && response.stopAtHeaders) {
       // libcurl thinks it sent a POST and would wait for a body that a HEAD answer never has.
       response.stoppedAtHeaders = true;
@@ -97,16 +108,20 @@ size_t OnHeaderLine(char* data, size_t size, size_t count, void* context) {
   } else if (response.headersEnded) {
     return length;
   }
-  if (const size_t colon = line.find(':');
-      colon != std::string_view::npos && EqualsIgnoringCase(line.substr(0, colon), "Location")) {
-    response.location = Trim(line.substr(colon + 1));
+  if (const size_t colon = line.find(':'); colon != std::string_view::npos) {
+    const std::string_view name = line.substr(0, colon);
+    const std::string_view value = Trim(line.substr(colon + 1));
+    if (EqualsIgnoringCase(name, "Location")) response.location = value;
+    if (EqualsIgnoringCase(name, "Content-Length")) {
+      response.contentLength = std::strtoll(std::string(value).c_str(), nullptr, 10);
+    }
   }
   response.headers.append(line).append("\r\n");
   return length;
 }
 
-size_t OnBodyBytes(char* data, size_t size, size_t count, void* context) {
-  static_cast<HopResponse*>(context)->body.append(data, size * count);
+size_t OnBodyBytes(char* data, size_t size, size_t count, void* context) noexcept {
+  static_cast<HopResponse*>(context)->body.Append(data, size * count);
   return size * count;
 }
 
@@ -276,6 +291,7 @@ TransferResult CurlTransfer::Run(const TransferRequest& request) {
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
   curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeaderLine);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBodyBytes);
+  curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, static_cast<long>(CURL_MAX_READ_SIZE));
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, connectTimeoutSeconds.load());
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stallTimeoutSeconds.load());
@@ -312,7 +328,7 @@ TransferResult CurlTransfer::Run(const TransferRequest& request) {
       }
     }
     result.headers = std::move(response.headers);
-    if (whole) result.body = std::move(response.body);
+    if (whole) result.body = response.body.Take();
     break;
   }
 
