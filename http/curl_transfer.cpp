@@ -64,6 +64,7 @@ std::string_view Trim(std::string_view text) {
 
 // What one exchange with a server brought back.
 struct HopResponse {
+  bool expectBody = true;      // false for a HEAD, whose answer announces a length it never sends
   bool stopAtHeaders = false;  // a HEAD sent with a body: no body follows the answer's headers
   std::string headers;         // lines of the response being read, each ended by CR LF
   int status = 0;
@@ -96,7 +97,7 @@ size_t OnHeaderLine(char* data, size_t size, size_t count, void* context) noexce
     response.status = space == std::string_view::npos ? 0 : std::atoi(line.data() + space + 1);
   } else if (line.empty()) {
     if (response.status >= 200) response.headersEnded = true;
-    if (response.headersEnded && response.contentLength > 0) {
+    if (response.headersEnded && response.expectBody && response.contentLength > 0) {
       response.body.Reserve(static_cast<size_t>(std::min(response.contentLength, kMaxReservation)));
     }
     if (response.headersEnded && response.stopAtHeaders) {
@@ -241,6 +242,7 @@ struct CurlTransfer::Handle {
     curl_easy_setopt(curl, CURLOPT_PROXY, proxy.c_str());  // "" also ignores proxy variables
 
     curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, static_cast<char*>(nullptr));
+    response.expectBody = verb != "HEAD";
     if (verb == "GET") {
       curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
     } else if (verb == "HEAD" && (body == nullptr || body->empty())) {
