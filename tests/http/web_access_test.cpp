@@ -278,7 +278,9 @@ TEST_F(WebAccessTest, SetCookieInAnyCaseIsRewrittenAndCollected) {
 TEST_F(WebAccessTest, RedirectsAreFollowedUnlessToldNot) {
   RawServer server([](const std::string& request) -> RawServer::Reply {
     if (RequestPath(request) == "/start") {
-      return {"HTTP/1.1 302 Found\r\nLocation: /final?x=1\r\nContent-Length: 5\r\n\r\nmoved"};
+      return {
+          "HTTP/1.1 302 Found\r\nLocation: /final?x=1\r\nSet-Cookie: hop=1\r\n"
+          "Content-Length: 5\r\n\r\nmoved"};
     }
     return {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\ndone"};
   });
@@ -287,13 +289,16 @@ TEST_F(WebAccessTest, RedirectsAreFollowedUnlessToldNot) {
   EXPECT_EQ(WebAccess(url, {.method = 1, .postText = Text("a=1"), .rawHeaders = &raw}),
             Bytes("done"));
   EXPECT_EQ(raw, Text("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n"));
-  // The POST answered by 302 goes on as a GET without body, with the same header block.
+  // The POST answered by 302 goes on as a GET without body, with the same header block and
+  // the cookie the 302 set.
   std::vector<std::string> requests = server.Requests();
   ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[1], Wire("GET /final?x=1 HTTP/1.1", server.port(), DefaultBlock(url)));
+  EXPECT_EQ(requests[1], Wire("GET /final?x=1 HTTP/1.1", server.port(), DefaultBlock(url),
+                              std::string("User-Agent: ") + kAgent + "\r\nCookie: hop=1"));
 
   EXPECT_EQ(WebAccess(url, {.rawHeaders = &raw, .noRedirect = true}), Bytes("moved"));
-  EXPECT_EQ(raw, Text("HTTP/1.1 302 Found\r\nLocation: /final?x=1\r\nContent-Length: 5\r\n"));
+  EXPECT_EQ(raw, Text("HTTP/1.1 302 Found\r\nLocation: /final?x=1\r\nSet-Cookie: hop=1\r\n"
+                      "Content-Length: 5\r\n"));
   EXPECT_EQ(server.Requests().size(), 3u);
 }
 
