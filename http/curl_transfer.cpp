@@ -310,10 +310,10 @@ TransferResult CurlTransfer::Run(const TransferRequest& request) {
   TransferResult result;
   HopTarget hop = request.first;
   std::string verb = request.verb;
-  std::optional<std::string> body = request.body;
+  const std::string* body = request.body ? &*request.body : nullptr;
   for (int redirects = 0;; ++redirects) {
     HopResponse response;
-    const bool whole = handle_->Exchange(hop, verb, body ? &*body : nullptr, request, response);
+    const bool whole = handle_->Exchange(hop, verb, body, request, response);
     if (!response.headersEnded) break;  // no answer
     if (request.followRedirects && IsFollowedRedirect(response.status) &&
         !response.location.empty()) {
@@ -323,7 +323,7 @@ TransferResult CurlTransfer::Run(const TransferRequest& request) {
         if (response.status == 303 ||
             ((response.status == 301 || response.status == 302) && verb == "POST")) {
           if (verb == "POST") verb = "GET";
-          body.reset();
+          body = nullptr;
         }
         hop = std::move(*next);
         continue;

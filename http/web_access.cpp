@@ -56,6 +56,12 @@ std::optional<std::vector<std::string>> HeaderLines(std::string_view block) {
   return lines;
 }
 
+// The agent string goes out as one header line: it ends at its first line break, which the
+// fallback to the value after the block's first colon can take in.
+std::string OneLine(std::string_view text) {
+  return std::string(text.substr(0, text.find_first_of("\r\n")));
+}
+
 }  // namespace
 
 Bytes WebAccess(const Text& url, const WebAccessOptions& options) {
@@ -79,7 +85,7 @@ Bytes WebAccess(const Text& url, const WebAccessOptions& options) {
   TransferRequest request{
       .first = *first,
       .verb = kVerbs[method],
-      .agent = AgentString(callerHeaders).str(),
+      .agent = OneLine(AgentString(callerHeaders).view()),
       .headerLines = std::move(*lines),
       .proxy = options.proxy.value_or(Text()).str(),
       // A proxy named alone serves every scheme; for an http URL it is given as "http=" and so

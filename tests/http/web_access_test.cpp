@@ -123,6 +123,8 @@ TEST_F(WebAccessTest, AgentStringComesFromTheBlock) {
       {"X-User-Agent: Z\r\nA: b", "User-Agent: Z"},
       // Found only ignoring case, so the value after the first colon.
       {"x-user-agent: Y", "User-Agent: Y"},
+      // The same from another line, cut at the line break so that it stays one line.
+      {"Accept: y\r\nx-user-agent: Y", "User-Agent: y"},
       // A real User-Agent line in the block is the one header of that name sent.
       {"user-agent: X", ""},
       {"User-Agent: X\r\nAccept: y", ""},
