@@ -9,7 +9,7 @@
 #include <string_view>
 #include <thread>
 
-namespace zerulin::testing {
+namespace zerulin::loopback {
 
 class HttplibServer {
  public:
@@ -38,4 +38,4 @@ class HttplibServer {
   std::thread thread_;
 };
 
-}  // namespace zerulin::testing
+}  // namespace zerulin::loopback

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace zerulin::testing {
+namespace zerulin::loopback {
 namespace {
 
 int ListenOnLoopback(int* port) {
@@ -128,4 +128,4 @@ int ClosedPort() {
   return port;
 }
 
-}  // namespace zerulin::testing
+}  // namespace zerulin::loopback

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace zerulin::testing {
+namespace zerulin::loopback {
 
 class RawServer {
  public:
@@ -53,4 +53,4 @@ class RawServer {
 // A port on 127.0.0.1 that nothing listens on.
 int ClosedPort();
 
-}  // namespace zerulin::testing
+}  // namespace zerulin::loopback

@@ -18,8 +18,8 @@
 namespace zerulin {
 namespace {
 
-using testing::HttplibServer;
-using testing::RawServer;
+using loopback::HttplibServer;
+using loopback::RawServer;
 using namespace std::chrono_literals;
 
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
@@ -452,7 +452,7 @@ TEST_F(WebAccessTest, ProxyOfAnHttpUrlServesPlainHttpOnly) {
 TEST_F(WebAccessTest, RefusedOrUnresolvableIsASendFailure) {
   // A 64-byte label is refused by the resolver itself, so no query ever leaves the machine.
   const std::string urls[] = {
-      "http://127.0.0.1:" + std::to_string(testing::ClosedPort()) + "/x",
+      "http://127.0.0.1:" + std::to_string(loopback::ClosedPort()) + "/x",
       "http://" + std::string(64, 'a') + ".zerulin.invalid/x",
   };
   for (const std::string& url : urls) {
