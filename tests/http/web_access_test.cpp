@@ -277,6 +277,34 @@ TEST_F(WebAccessTest, SetCookieInAnyCaseIsRewrittenAndCollected) {
   EXPECT_EQ(returned, Text(""));
 }
 
+TEST_F(WebAccessTest, RawHeadersAreTheFinalAnswersLinesEndedByCrLf) {
+  const struct {
+    std::string name;
+    std::string reply;
+    std::string raw;
+  } cases[] = {
+      {"lines ended by LF alone", "HTTP/1.1 200 OK\nSet-Cookie: a=1\nContent-Length: 2\n\nok",
+       "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nContent-Length: 2\r\n"},
+      {"an interim answer first",
+       "HTTP/1.1 100 Continue\r\nX-Interim: 1\r\n\r\n"
+       "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nContent-Length: 2\r\n\r\nok",
+       "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nContent-Length: 2\r\n"},
+      {"trailers after a chunked body",
+       "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "2\r\nok\r\n0\r\nX-Trailer: 1\r\n\r\n",
+       "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nTransfer-Encoding: chunked\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RawServer server(c.reply);
+    Text raw, returned;
+    EXPECT_EQ(WebAccess(server.Url("/"), {.returnedCookies = &returned, .rawHeaders = &raw}),
+              Bytes("ok"));
+    EXPECT_EQ(raw, Text(c.raw));
+    EXPECT_EQ(returned, Text("a=1"));
+  }
+}
+
 TEST_F(WebAccessTest, RedirectsAreFollowedUnlessToldNot) {
   RawServer server([](const std::string& request) -> RawServer::Reply {
     if (RequestPath(request) == "/start") {
