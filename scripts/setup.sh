@@ -11,7 +11,7 @@ packages=(
   # a CJK font so the window's texts render
   fonts-wqy-zenhei
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev curl python3
+  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev curl python3 time
   # real-window checks and screenshots
   xvfb xdotool x11-utils imagemagick
 )

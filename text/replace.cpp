@@ -15,22 +15,27 @@ Text ReplaceSubtext(const Text& text, const Text& sought, std::optional<Text> re
   std::string_view with = replacement.has_value() ? replacement->view() : std::string_view();
   bool fold = !caseSensitive.value_or(false);
   int left = count.has_value() && *count > 0 ? *count : -1;
-  std::string out(bytes.substr(0, begin));
+  std::string out;
   out.reserve(bytes.size());
+  // Characters walked past are copied in runs, up to each occurrence, not one by one.
+  size_t copied = 0;
   size_t at = begin;
   while (at + needle.size() <= bytes.size()) {
     if (walk::EqualAt(bytes, at, needle, fold)) {
-      out.append(with);
+      out.append(bytes.substr(copied, at - copied)).append(with);
       at += needle.size();
+      copied = at;
       if (left > 0 && --left == 0) break;
       continue;
     }
-    if (walk::IsTruncatedAt(bytes, at)) return Text(std::move(out));
-    size_t width = walk::CharWidth(bytes, at);
-    out.append(bytes.substr(at, width));
-    at += width;
+    if (walk::IsTruncatedAt(bytes, at)) {
+      // A truncated last character reached by the walk is dropped.
+      out.append(bytes.substr(copied, at - copied));
+      return Text(std::move(out));
+    }
+    at += walk::CharWidth(bytes, at);
   }
-  if (at < bytes.size()) out.append(bytes.substr(at));
+  out.append(bytes.substr(copied));
   return Text(std::move(out));
 }
 

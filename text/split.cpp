@@ -1,8 +1,20 @@
 #include "text/split.h"
 
+#include <algorithm>
+
 #include "text/walk.h"
 
 namespace zerulin {
+namespace {
+
+// An upper bound on the pieces: each separator begins with its first byte and takes
+// separator-length bytes, so the array grows once instead of moving its pieces repeatedly.
+size_t MostPieces(std::string_view text, std::string_view separator) {
+  size_t starts = static_cast<size_t>(std::count(text.begin(), text.end(), separator[0]));
+  return std::min(starts, text.size() / separator.size()) + 1;
+}
+
+}  // namespace
 
 TextArray SplitText(const Text& text, std::optional<Text> separator, std::optional<int> limit) {
   std::string_view bytes = text.view();
@@ -13,6 +25,8 @@ TextArray SplitText(const Text& text, std::optional<Text> separator, std::option
     ArrayAppend(&pieces, text);
     return pieces;
   }
+  size_t most = MostPieces(bytes, mark);
+  pieces.Reserve(limit.has_value() ? std::min(most, static_cast<size_t>(*limit)) : most);
   size_t pieceStart = 0;
   size_t at = 0;
   while (at + mark.size() <= bytes.size()) {

@@ -17,6 +17,9 @@ class TextArray {
   std::vector<Text>::const_iterator begin() const { return elements_.begin(); }
   std::vector<Text>::const_iterator end() const { return elements_.end(); }
 
+  // Makes room for `count` elements ahead of appending them; the elements do not change.
+  void Reserve(size_t count) { elements_.reserve(count); }
+
   friend bool operator==(const TextArray&, const TextArray&) = default;
   friend int ArrayCount(const TextArray& array);
   friend void ArrayAppend(TextArray* array, Text text);
@@ -28,7 +31,7 @@ class TextArray {
 // Number of elements.
 int ArrayCount(const TextArray& array);
 
-// Adds a copy of `text` after the last element.
+// Adds a copy of `text` after the last element; does nothing when `array` is absent (null).
 void ArrayAppend(TextArray* array, Text text);
 
 }  // namespace zerulin

@@ -28,5 +28,8 @@ TEST(TextArrayTest, AppendKeepsOrderAndCopies) {
   EXPECT_EQ(abx[3], "x");
 }
 
+// An absent array works as a private empty one instead of being written through null.
+TEST(TextArrayTest, AppendToAbsentArrayDoesNothing) { ArrayAppend(nullptr, "x"); }
+
 }  // namespace
 }  // namespace zerulin
