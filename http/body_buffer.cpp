@@ -10,8 +10,19 @@ namespace {
 
 constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE (Linux 5.14); older kernels refuse it
 constexpr uintptr_t kPage = 4096;
+constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
 constexpr size_t kMapStep = size_t{8} << 20;
 constexpr size_t kMapFrom = size_t{1} << 20;  // smaller buffers fault in cheaply enough
+// Huge pages spare nearly all the mapping work, but beyond the few the kernel keeps free it
+// has to compact memory to make more, which costs more than the faults they would save.
+constexpr uintptr_t kHugePagesUpTo = uintptr_t{64} << 20;
+
+// The whole pages inside [from, to), `page` being a power of two.
+void Advise(uintptr_t from, uintptr_t to, uintptr_t page, int advice) {
+  const uintptr_t begin = (from + page - 1) & ~(page - 1);
+  const uintptr_t end = to & ~(page - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, advice);
+}
 
 }  // namespace
 
@@ -19,6 +30,10 @@ void BodyBuffer::Reserve(size_t bytes) {
   if (bytes <= bytes_.capacity()) return;
   bytes_.reserve(bytes);
   mapped_ = bytes_.size();  // moving the bytes wrote to every page they now occupy
+  if (bytes_.capacity() < kMapStep) return;
+  const auto base = reinterpret_cast<uintptr_t>(bytes_.data());
+  Advise(base, base + std::min<uintptr_t>(bytes_.capacity(), kHugePagesUpTo), kHugePage,
+         MADV_HUGEPAGE);
 }
 
 void BodyBuffer::Append(const char* data, size_t size) {
@@ -37,11 +52,9 @@ std::string BodyBuffer::Take() {
 void BodyBuffer::MapAhead(size_t needed) {
   if (needed <= mapped_ || bytes_.capacity() < kMapFrom) return;
   const size_t upTo = std::min(bytes_.capacity(), std::max(needed, mapped_ + kMapStep));
+  // Mapping a page writable changes none of its bytes.
   const auto base = reinterpret_cast<uintptr_t>(bytes_.data());
-  // Whole pages only, all inside the buffer; mapping changes no byte.
-  const uintptr_t begin = (base + mapped_ + kPage - 1) & ~(kPage - 1);
-  const uintptr_t end = (base + upTo) & ~(kPage - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
+  Advise(base + mapped_, base + upTo, kPage, kPopulateWrite);
   mapped_ = upTo;
 }
 

@@ -8,7 +8,8 @@ namespace zerulin {
 
 // Grows by doubling, so each received piece is copied once; never a copy of the whole body
 // per piece. Pages of a large buffer are mapped a few megabytes ahead of the writer in one
-// call each: faulting them in one by one on first write costs about as much as receiving.
+// call each, the first of them as huge pages: faulting them in one by one on first write
+// costs about as much as receiving the bytes.
 class BodyBuffer {
  public:
   // Makes room for `bytes` in all, e.g. for an announced length. Touches no page, so a false

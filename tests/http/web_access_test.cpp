@@ -425,7 +425,7 @@ std::string Chunked(const std::string& bytes, size_t pieceLength) {
 
 TEST_F(WebAccessTest, BodiesArriveWholeAndInOrder) {
   // Small bodies, and bodies large enough to be received into a reserved, prefaulted buffer.
-  for (const size_t length : {size_t{3000}, size_t{3} << 20}) {
+  for (const size_t length : {size_t{3000}, size_t{3} << 20, size_t{20} << 20}) {
     const std::string bytes = BodyOf(length);
     const std::string replies[] = {
         "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(length) + "\r\n\r\n" + bytes,
