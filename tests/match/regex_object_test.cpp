@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace zerulin {
@@ -246,6 +247,29 @@ TEST(RegexObjectTest, RunawayMatchFails) {
   EXPECT_FALSE(regex.Create("^(a+)+$", std::string(40, 'a') + "X"));
   EXPECT_EQ(regex.MatchCount(), 0);
   EXPECT_EQ(regex.MatchText(1), "");
+}
+
+TEST(RegexObjectTest, QueriesOnSeveralThreadsAtOnce) {
+  // Each query thread has its own object; the code page table and converters are shared or
+  // kept per thread underneath.
+  std::string page;
+  for (int row = 0; row < 200; ++row) {
+    page += "<tr><td>\xD0\xA1\xC3\xF7</td><td class=\"a\">\xB0\xAC</td><td>" + std::to_string(row) +
+            "</td><td>t</td><td></td><td></td></tr>\r\n";
+  }
+  std::vector<int> counts(4, 0);
+  std::vector<std::thread> threads;
+  for (int& count : counts) {
+    threads.emplace_back([&page, &count] {
+      RegexObject regex;
+      regex.Create(kRowPattern, page, false, false, true, true);
+      for (int i = 1; i <= regex.MatchCount(); ++i) {
+        if (regex.SubMatchText(i, 3) == Text(std::to_string(i - 1))) ++count;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(counts, std::vector<int>(4, 200));
 }
 
 }  // namespace
