@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Regenerates BENCHMARKS.md: builds the default preset, runs every benchmark in bench/ in one go
 # and writes, for each figure, its goal, medians, ratio, pass or miss and the command that
-# reproduces it, with the machine and its load. Takes about 10 minutes on 2 cores; not part of
+# reproduces it, with the machine and its load. Takes about 5 minutes on 2 cores; not part of
 # the test command or CI (timings on a shared machine are a record, not a gate).
-# Usage: bench/record.sh            RUNS=N sets the repetitions per benchmark (default 5).
+# Usage: bench/record.sh            RUNS=N sets the repetitions per benchmark (default 7).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs="${RUNS:-5}"
+runs="${RUNS:-7}"
 build=build/default
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -45,5 +45,6 @@ run window "$build/bench/window_bench" --benchmark_repetitions="$runs" \
   --benchmark_report_aggregates_only=true --benchmark_format=json
 echo "load_end=$(load)" >>"$work/machine"
 
-python3 bench/record_report.py "$work" "$runs" >BENCHMARKS.md
+python3 bench/record_report.py "$work" "$runs" >"$work/BENCHMARKS.md"
+mv "$work/BENCHMARKS.md" BENCHMARKS.md
 echo "wrote BENCHMARKS.md" >&2
