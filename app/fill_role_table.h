@@ -26,7 +26,8 @@ inline constexpr char kNoMatchMessage[] =
 // Clears the view and writes one row per match of kRolePattern in `page` (code page 936):
 // column 0 the match number from 1, columns 1 to 4 groups 1 to 4. Returns the row count.
 // When the pattern cannot be run or finds nothing, shows the matching message instead, leaves
-// the rows as they were and returns 0.
+// the rows as they were and returns 0. Fills on several threads take turns, so each writes its
+// rows whole and the list ends with the rows of one page.
 int FillRoleTable(RoleView& view, const Text& page);
 
 }  // namespace zerulin

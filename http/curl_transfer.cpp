@@ -211,6 +211,25 @@ std::vector<std::string> CookieLines(CURL* curl) {
   return lines;
 }
 
+// Ends a transfer once bytes have flowed and then none moved for the stall limit. libcurl's
+// low-speed check averages over several seconds, so after a burst it would wait far longer.
+struct StallWatch {
+  curl_off_t moved = 0;
+  std::chrono::steady_clock::time_point since = std::chrono::steady_clock::now();
+};
+
+int OnProgress(void* context, curl_off_t, curl_off_t received, curl_off_t, curl_off_t sent) {
+  auto& watch = *static_cast<StallWatch*>(context);
+  const auto now = std::chrono::steady_clock::now();
+  if (received + sent != watch.moved) {
+    watch.moved = received + sent;
+    watch.since = now;
+    return 0;
+  }
+  // Before the first byte the low-speed limit does the watching.
+  return watch.moved > 0 && now - watch.since >= std::chrono::seconds(stallTimeoutSeconds.load());
+}
+
 }  // namespace
 
 void SetTransferTimeoutsForTesting(TransferTimeouts timeouts) {
@@ -262,6 +281,10 @@ struct CurlTransfer::Handle {
     }
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &response);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &response);
+    StallWatch watch;
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 
     const CURLcode result = curl_easy_perform(curl);
     return result == CURLE_OK || (result == CURLE_WRITE_ERROR && response.stoppedAtHeaders);

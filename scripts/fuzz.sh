@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-30}"
 cmake --preset fuzz
-cmake --build --preset fuzz
+cmake --build --preset fuzz -j2
 
 mkdir -p build/fuzz/artifacts
 for binary in build/fuzz/fuzz/*_fuzz; do

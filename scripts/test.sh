@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default -j2
 ctest --preset default --timeout 300

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <vector>
 
 #include "app/main_window.h"
 #include "tests/app/role_service.h"
@@ -143,10 +144,46 @@ TEST_F(MainWindowQueryTest, TwoQuickClicksRunTwoQueriesSideBySide) {
   service_.ReleasePosts();
   ASSERT_TRUE(WaitForQueries());
   EXPECT_EQ(service_.requests().size(), 4u);
-  // Their list updates interleave, so the rows of both may stand in the list.
-  EXPECT_GE(list()->rowCount(), 5);
-  EXPECT_LE(list()->rowCount(), 10);
-  for (int row = 0; row < list()->rowCount(); ++row) EXPECT_NE(list()->item(row, 0), nullptr);
+  // Their fills take turns: the list holds the five rows of one of them.
+  ASSERT_EQ(list()->rowCount(), 5);
+  EXPECT_EQ(Row(0), QStringList({"1", "风之旅人", "艾欧尼亚", "187", "璀璨钻石 II"}));
+  EXPECT_EQ(Row(4), QStringList({"5", "北境守望者", "弗雷尔卓德", "30", ""}));
+}
+
+TEST_F(MainWindowQueryTest, TwentyQueriesAtOnceEachEndAndLeaveOneWholeResult) {
+  Query("2718281828");
+  ASSERT_TRUE(WaitForQueries());
+  std::vector<QStringList> alone;
+  for (int row = 0; row < list()->rowCount(); ++row) alone.push_back(Row(row));
+  ASSERT_EQ(alone.size(), 5u);
+  list()->setRowCount(0);
+
+  constexpr int kQueries = 20;
+  for (int i = 0; i < kQueries; ++i) Query("2718281828");
+  EXPECT_EQ(window_.RunningQueries(), kQueries);
+  int boxes = 0;
+  const bool ended = QTest::qWaitFor(
+      [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+          auto* box = qobject_cast<QMessageBox*>(widget);
+          if (box != nullptr && box->isVisible()) {
+            box->accept();
+            ++boxes;
+          }
+        }
+        return window_.RunningQueries() == 0;
+      },
+      60000);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(boxes, 0);
+  EXPECT_EQ(service_.requests().size(), 2u + 2u * kQueries);
+
+  ASSERT_EQ(list()->rowCount(), 5);
+  for (int row = 0; row < 5; ++row) {
+    SCOPED_TRACE(row);
+    for (int column = 0; column < 5; ++column) ASSERT_NE(list()->item(row, column), nullptr);
+    EXPECT_EQ(Row(row), alone[row]);
+  }
 }
 
 }  // namespace

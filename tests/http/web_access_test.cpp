@@ -551,13 +551,19 @@ TEST_F(WebAccessTest, StalledServerIsGivenUp) {
       {"no answer", "", BlankText(5000)},
       {"stalls after the headers", "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n",
        Text("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n")},
+      {"stalls mid-body",
+       "HTTP/1.1 200 OK\r\nContent-Length: 90000\r\n\r\n" + std::string(60000, 'x'),
+       Text("HTTP/1.1 200 OK\r\nContent-Length: 90000\r\n")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     RawServer server(c.reply, RawServer::Then::kStall);
     Text raw;
+    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(WebAccess(server.Url("/"), {.rawHeaders = &raw}), Bytes(""));
     EXPECT_EQ(raw, c.raw);
+    // Within the limit plus the next progress check, however much came before the silence.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
   }
 }
 
