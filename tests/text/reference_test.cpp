@@ -97,31 +97,29 @@ std::vector<std::string> Elements(const TextArray& array) {
   return elements;
 }
 
-TEST(ReferenceTest, FindText) {
-  Random random;
-  for (int round = 0; round < kRounds; ++round) {
-    std::string text = random.Text(14);
-    std::string sought = random.Sought(text);
-    std::optional<int> start = random.Number(text.size());
-    std::optional<bool> ignoreCase = random.Flag();
-    int want = reference::FindText(text, sought, start, ignoreCase);
-    int got = FindText(text, sought, start, ignoreCase);
-    ASSERT_EQ(got, want) << Hex(text) << " sought " << Hex(sought) << " start " << Show(start)
-                         << " ignoreCase " << Show(ignoreCase);
-  }
-}
-
-TEST(ReferenceTest, FindTextReverse) {
-  Random random;
-  for (int round = 0; round < kRounds; ++round) {
-    std::string text = random.Text(14);
-    std::string sought = random.Sought(text);
-    std::optional<int> start = random.Number(text.size());
-    std::optional<bool> ignoreCase = random.Flag();
-    int want = reference::FindTextReverse(text, sought, start, ignoreCase);
-    int got = FindTextReverse(text, sought, start, ignoreCase);
-    ASSERT_EQ(got, want) << Hex(text) << " sought " << Hex(sought) << " start " << Show(start)
-                         << " ignoreCase " << Show(ignoreCase);
+// Both searches take the same arguments, so one loop checks each against its reference.
+TEST(ReferenceTest, Searches) {
+  using Search = int (*)(const Text&, const Text&, std::optional<int>, std::optional<bool>);
+  using ReferenceSearch =
+      int (*)(std::string_view, std::string_view, std::optional<int>, std::optional<bool>);
+  const std::pair<Search, ReferenceSearch> searches[] = {
+      {FindText, reference::FindText},
+      {FindTextReverse, reference::FindTextReverse},
+  };
+  for (size_t which = 0; which < std::size(searches); ++which) {
+    SCOPED_TRACE(which == 0 ? "FindText" : "FindTextReverse");
+    auto [search, referenceSearch] = searches[which];
+    Random random;
+    for (int round = 0; round < kRounds; ++round) {
+      std::string text = random.Text(14);
+      std::string sought = random.Sought(text);
+      std::optional<int> start = random.Number(text.size());
+      std::optional<bool> ignoreCase = random.Flag();
+      int want = referenceSearch(text, sought, start, ignoreCase);
+      int got = search(text, sought, start, ignoreCase);
+      ASSERT_EQ(got, want) << Hex(text) << " sought " << Hex(sought) << " start " << Show(start)
+                           << " ignoreCase " << Show(ignoreCase);
+    }
   }
 }
 
