@@ -57,9 +57,10 @@ std::u16string ComposeMarks(std::u16string_view units) {
 
 }  // namespace
 
-std::u16string GbkToUnits(std::string_view gbk) {
+std::u16string GbkToUnits(std::string_view gbk, std::u16string storage) {
   const GbkTable& table = GbkTable::Get();
-  std::u16string units(gbk.size(), u'\0');
+  std::u16string units = std::move(storage);
+  units.resize(gbk.size());
   char16_t* out = units.data();
   size_t written = 0;
   size_t at = 0;

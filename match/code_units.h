@@ -8,8 +8,9 @@
 namespace zerulin {
 
 // Every byte of `gbk` as UTF-16 units; an invalid or cut-off sequence gives the converter's
-// replacement character, never a zero unit.
-std::u16string GbkToUnits(std::string_view gbk);
+// replacement character, never a zero unit. The result is built in `storage`'s memory, whatever
+// it held.
+std::u16string GbkToUnits(std::string_view gbk, std::u16string storage = {});
 
 // `units` in code page 936, up to the first zero unit. Unmappable characters and lone
 // surrogates give the converter's replacement. With `composeMarks`, a base character followed

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "match/thread_spare.h"
+
 namespace zerulin {
 namespace {
 
@@ -70,6 +72,10 @@ uint32_t Offset(PCRE2_SIZE offset) {
 
 }  // namespace
 
+MatchList::MatchList(int groups) : groups_(groups), chunks_(ThreadSpare<Chunks>::Take()) {}
+
+MatchList::~MatchList() { ThreadSpare<Chunks>::Give(std::move(chunks_)); }
+
 struct CompiledPattern::Code {
   Owned<pcre2_code_16> code;
 };
@@ -115,8 +121,7 @@ std::optional<MatchList> CompiledPattern::FindAll(std::u16string_view subject,
   pcre2_set_match_limit_16(context.get(), kMatchLimit);
   pcre2_jit_stack_assign_16(context.get(), nullptr, stack.get());
 
-  MatchList list;
-  list.groups_ = GroupCount();
+  MatchList list(GroupCount());
   const auto* units = reinterpret_cast<PCRE2_SPTR16>(subject.data());
   const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer_16(data.get());
   PCRE2_SIZE start = 0;

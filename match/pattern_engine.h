@@ -24,28 +24,41 @@ class MatchList {
  public:
   static constexpr uint32_t kUnset = UINT32_MAX;
 
+  MatchList(MatchList&&) = default;
+  MatchList& operator=(MatchList&&) = default;
+  ~MatchList();
+
   int Count() const { return count_; }
   int GroupCount() const { return groups_; }
   // [begin, end) of `group` in `match`; both kUnset when the group took no part.
   std::pair<uint32_t, uint32_t> Span(int match, int group) const {
     size_t at = (static_cast<size_t>(match) * (groups_ + 1) + group) * 2;
-    const uint32_t* chunk = chunks_[at / kChunk].get();
+    const uint32_t* chunk = chunks_.blocks[at / kChunk].get();
     return {chunk[at % kChunk], chunk[at % kChunk + 1]};
   }
 
  private:
   friend class CompiledPattern;
   // Offsets live in fixed chunks rather than one growing array: a page with 100 000 matches
-  // never copies them over again nor touches twice the memory it needs.
+  // never copies them over again nor touches twice the memory it needs. The chunks of the
+  // last list let go of on a thread serve the next list made there.
   static constexpr size_t kChunk = 1 << 16;  // even, so a begin and its end share a chunk
+  struct Chunks {
+    std::vector<std::unique_ptr<uint32_t[]>> blocks;
+    size_t capacity() const { return blocks.size() * kChunk; }
+  };
+  explicit MatchList(int groups);
   void Append(uint32_t offset) {
-    if (size_ % kChunk == 0) chunks_.push_back(std::make_unique<uint32_t[]>(kChunk));
-    chunks_.back()[size_++ % kChunk] = offset;
+    if (size_ == chunks_.capacity()) {
+      chunks_.blocks.push_back(std::make_unique_for_overwrite<uint32_t[]>(kChunk));
+    }
+    chunks_.blocks[size_ / kChunk][size_ % kChunk] = offset;
+    ++size_;
   }
   int count_ = 0;
   int groups_ = 0;
   size_t size_ = 0;
-  std::vector<std::unique_ptr<uint32_t[]>> chunks_;
+  Chunks chunks_;
 };
 
 class CompiledPattern {

@@ -5,6 +5,7 @@
 
 #include "match/code_units.h"
 #include "match/pattern_engine.h"
+#include "match/thread_spare.h"
 #include "text/find.h"
 #include "text/replace.h"
 
@@ -18,6 +19,9 @@ constexpr std::string_view kQuoteMarker = "#\xD2\xFD\xBA\xC5";
 
 // What one Create leaves behind. Never changed afterwards, so copies share it.
 struct RegexObject::State {
+  // The subject's memory goes to the next Create on the thread that lets go of it last.
+  ~State() { ThreadSpare<std::u16string>::Give(std::move(subject)); }
+
   Text pattern;
   std::unique_ptr<CompiledPattern> engine;  // null for an invalid pattern
   std::u16string subject;
@@ -107,7 +111,7 @@ bool RegexObject::Create(const Text& pattern, const Text& subject,
                        ? ReplaceSubtext(pattern, kQuoteMarker, Text("\""), {}, {}, true)
                        : pattern;
   state->engine = CompiledPattern::Compile(GbkToUnits(state->pattern.view()), options);
-  state->subject = GbkToUnits(subject.view());
+  state->subject = GbkToUnits(subject.view(), ThreadSpare<std::u16string>::Take());
   if (state->engine) state->matches = state->engine->FindAll(state->subject);
   state_ = std::move(state);
   return state_->matches.has_value();

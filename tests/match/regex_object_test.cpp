@@ -241,6 +241,34 @@ TEST(RegexObjectTest, CopyKeepsItsOwnResults) {
   EXPECT_EQ(copy.GetPattern(), "x");
 }
 
+TEST(RegexObjectTest, LaterSubjectsReadNothingOfEarlierOnes) {
+  // Each Create works in the memory an earlier one on the thread let go of; what it reads must
+  // be its own subject and matches only, shorter or longer than before.
+  std::string many;
+  for (int k = 0; k < 40000; ++k) many += "a" + std::to_string(k % 10);
+  auto run = [](const Text& subject) {
+    RegexObject regex;
+    EXPECT_TRUE(regex.Create("a(\\d)", subject));
+    return regex;
+  };
+  RegexObject held = run(many);
+  run(std::string(many.size(), 'z'));
+  RegexObject small = run("za7zza8");
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(small.MatchCount(), 2);
+    EXPECT_EQ(small.SubMatchText(2, 1), "8");
+    EXPECT_EQ(small.Replace("[$1]"), "z[7]zz[8]");
+    int position = 0;
+    EXPECT_EQ(small.MatchText(2, &position), "a8");
+    EXPECT_EQ(position, 5);
+    EXPECT_EQ(held.MatchCount(), 40000);
+    EXPECT_EQ(held.SubMatchText(39999, 1), "8");
+    held = RegexObject();  // its memory now serves the next Create
+    small = run("za7zza8");
+    held = run(many);
+  }
+}
+
 TEST(RegexObjectTest, RunawayMatchFails) {
   // Nested repeats that backtrack without end hit the engine's limit; Create must come back.
   RegexObject regex;
