@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <system_error>
 
 namespace zerulin {
 namespace {
@@ -17,7 +18,11 @@ constexpr size_t kStep = size_t{2} << 20;
 void PageWarmer::Start(char* base, size_t from, size_t size) {
   Stop();
   writer_.store(from);
-  thread_ = std::thread(&PageWarmer::Run, this, base, from, size);
+  try {
+    thread_ = std::thread(&PageWarmer::Run, this, base, from, size);
+  } catch (const std::system_error&) {
+    // No thread to spare: the writer maps the pages itself as it writes.
+  }
 }
 
 void PageWarmer::WriterAt(size_t offset) {
