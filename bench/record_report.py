@@ -12,10 +12,10 @@ import sys
 MISS_CAUSES = {
     "page_growth_loop": (
         "Likely cause: the 12 MB page's subject, match offsets and 400 000 cells outgrow the "
-        "per-core L2 cache the 1.2 MB page's working set mostly fits in, and each repetition "
-        "hands the previous one's large blocks back to the kernel and faults fresh ones in. "
-        "The one-run-per-process figure is what one query meets. Load from the other builds on "
-        "this 2-core machine widens both."),
+        "per-core L2 cache the 1.2 MB page's working set mostly fits in, and the page's GBK text "
+        "and the benchmark's own rows still come from fresh pages when the allocator has handed "
+        "the previous repetition's back to the kernel. Load from the other builds on this 2-core "
+        "machine widens both."),
     "page_growth_once": (
         "Likely cause: a fresh process faults in every page of the 12 MB subject and its results "
         "for the first time, and the cache effect of the in-process figure applies too. Load "
@@ -32,8 +32,9 @@ MISS_CAUSES = {
         "writing into a memory file (output below) shows what holding the body costs here. Load "
         "from the other builds on this 2-core machine widens it from run to run."),
     "download_growth": (
-        "Likely cause: the 500 MB body is written into memory the process has never touched, so "
-        "each 4 KB page is faulted in and zeroed by the kernel while the body arrives (curl "
+        "Likely cause: the 500 MB body is written into memory the process has never touched; "
+        "past the first 64 MB, which come as huge pages, each 4 KB page is mapped and zeroed by "
+        "the kernel while the body arrives, on a core the loopback server needs too (curl "
         "writing to /dev/null holds no body at all; curl writing into a memory file, in the "
         "output below, shows what holding it costs here). Load from the other builds on this "
         "2-core machine widens it."),
