@@ -131,8 +131,9 @@ def main():
     print(f"- CPU: {machine['cpu']}, {machine['cores']} cores; memory {machine['memory']}")
     print(f"- Kernel: {machine['kernel']}")
     print(f"- Load average (1, 5, 15 min) at the start: {machine['load_start']}, "
-          f"at the end: {machine['load_end']}. The machine is shared: other builds and tests "
-          "ran at the same time, so every figure carries their load.")
+          f"at the end: {machine['load_end']}. The machine is a virtual machine on a shared "
+          "host: whatever else runs there, builds and tests or other machines, lands on some "
+          "figures.")
     print(f"- Repetitions: {runs} per benchmark; every figure is the median of them.\n")
     print("## Figures\n")
     print("| Figure | Goal | Median(s) | Ratio | Result | Command |")
