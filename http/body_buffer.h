@@ -9,8 +9,7 @@
 namespace zerulin {
 
 // Grows by doubling, so each received piece is copied once; never a copy of the whole body
-// per piece. The pages of a large buffer are mapped ahead of the writer by a PageWarmer, the
-// first of them as huge pages.
+// per piece. The pages of a large buffer are mapped ahead of the writer by a PageWarmer.
 class BodyBuffer {
  public:
   // Makes room for `bytes` in all, e.g. for an announced length. Pages are mapped only a

@@ -9,7 +9,8 @@ namespace zerulin {
 
 // A fresh buffer's pages are mapped on first write, and for a body of tens of megabytes that
 // costs about as much as receiving it. The warmer maps them on another core, in steps, staying
-// at most kAhead bytes in front of the writer, so a false announced length costs little.
+// at most kAhead bytes in front of the writer, so a false announced length costs little; the
+// first 64 MB are asked for as huge pages.
 // Mapping a page writable changes none of its bytes, so the writer may write anywhere at any
 // time; only the memory must stay allocated until Stop.
 class PageWarmer {
