@@ -33,46 +33,46 @@ UConverter* ThreadUtf8() {
   return converter.get();
 }
 
+// Runs `convert(out, room, status)` into a string of `size` units, and once more into one of the
+// length it asks for should that be too small; empty when the conversion fails.
+template <typename String, typename Convert>
+String ConvertInto(size_t size, Convert convert) {
+  String out(size, 0);
+  for (;;) {
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = convert(out.data(), static_cast<int32_t>(out.size()), &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+      out.assign(static_cast<size_t>(length), 0);
+      continue;
+    }
+    if (U_FAILURE(status)) return {};
+    out.resize(static_cast<size_t>(length));
+    return out;
+  }
+}
+
 }  // namespace
 
 std::u16string IcuGbkToUnits(std::string_view gbk) {
   UConverter* converter = ThreadGbk();
   if (converter == nullptr || gbk.empty()) return {};
-  // One byte never gives more than one unit; the loop only guards against a converter that
-  // would give more.
-  std::u16string units(gbk.size(), u'\0');
-  for (;;) {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = ucnv_toUChars(converter, units.data(), static_cast<int32_t>(units.size()),
-                                   gbk.data(), static_cast<int32_t>(gbk.size()), &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      units.assign(static_cast<size_t>(length), u'\0');
-      continue;
-    }
-    if (U_FAILURE(status)) return {};
-    units.resize(static_cast<size_t>(length));
-    return units;
-  }
+  // One byte never gives more than one unit.
+  return ConvertInto<std::u16string>(
+      gbk.size(), [&](char16_t* out, int32_t room, UErrorCode* status) {
+        return ucnv_toUChars(converter, out, room, gbk.data(), static_cast<int32_t>(gbk.size()),
+                             status);
+      });
 }
 
 std::string IcuUnitsToGbk(std::u16string_view units) {
   UConverter* converter = ThreadGbk();
   if (converter == nullptr || units.empty()) return {};
-  // Code page 936 spends at most two bytes on a unit, replacement included; the loop only
-  // guards against a converter that would spend more.
-  std::string gbk(units.size() * 2, '\0');
-  for (;;) {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = ucnv_fromUChars(converter, gbk.data(), static_cast<int32_t>(gbk.size()),
-                                     units.data(), static_cast<int32_t>(units.size()), &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-      gbk.assign(static_cast<size_t>(length), '\0');
-      continue;
-    }
-    if (U_FAILURE(status)) return {};
-    gbk.resize(static_cast<size_t>(length));
-    return gbk;
-  }
+  // Code page 936 spends at most two bytes on a unit, replacement included.
+  return ConvertInto<std::string>(
+      units.size() * 2, [&](char* out, int32_t room, UErrorCode* status) {
+        return ucnv_fromUChars(converter, out, room, units.data(),
+                               static_cast<int32_t>(units.size()), status);
+      });
 }
 
 std::string IcuUtf8ToGbk(std::string_view utf8) {
