@@ -45,6 +45,28 @@ std::string RequestPath(const std::string& request) {
   return request.substr(start, request.find(' ', start) - start);
 }
 
+// The in/out arguments of a POST of "q=1" with a cookie text, each starting from a value that
+// shows whether WebAccess wrote it.
+struct OutArguments {
+  explicit OutArguments(Text cookieText) : cookies(std::move(cookieText)) {}
+
+  Text headers = "X: 1";
+  Text raw = "old";
+  Text returned = "old";
+  Text cookies;
+  Bytes postBytes;
+
+  Bytes Post(const std::string& url) {
+    return WebAccess(url, {.method = 1,
+                           .postText = Text("q=1"),
+                           .cookieText = &cookies,
+                           .returnedCookies = &returned,
+                           .extraHeaders = &headers,
+                           .rawHeaders = &raw,
+                           .postBytes = &postBytes});
+  }
+};
+
 class WebAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -485,21 +507,13 @@ TEST_F(WebAccessTest, RefusedOrUnresolvableIsASendFailure) {
   };
   for (const std::string& url : urls) {
     SCOPED_TRACE(url);
-    Text headers = "X: 1", raw = "old", returned = "old", cookies = "a=1; a=2";
-    Bytes postBytes;
-    const Bytes body = WebAccess(url, {.method = 1,
-                                       .postText = Text("q=1"),
-                                       .cookieText = &cookies,
-                                       .returnedCookies = &returned,
-                                       .extraHeaders = &headers,
-                                       .rawHeaders = &raw,
-                                       .postBytes = &postBytes});
-    EXPECT_EQ(body, Bytes(""));
-    EXPECT_EQ(headers, Text("X: 1\r\n" + DefaultBlock(url) + "\r\nCookie: a=1; a=2"));
-    EXPECT_EQ(postBytes, Bytes("q=1"));
-    EXPECT_EQ(raw, BlankText(5000));
-    EXPECT_EQ(returned, Text(""));
-    EXPECT_EQ(cookies, Text("a=1"));  // merged with nothing
+    OutArguments out("a=1; a=2");
+    EXPECT_EQ(out.Post(url), Bytes(""));
+    EXPECT_EQ(out.headers, Text("X: 1\r\n" + DefaultBlock(url) + "\r\nCookie: a=1; a=2"));
+    EXPECT_EQ(out.postBytes, Bytes("q=1"));
+    EXPECT_EQ(out.raw, BlankText(5000));
+    EXPECT_EQ(out.returned, Text(""));
+    EXPECT_EQ(out.cookies, Text("a=1"));  // merged with nothing
   }
 }
 
@@ -522,21 +536,13 @@ TEST_F(WebAccessTest, UnusableRequestsAreNotSent) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.url + " / " + c.cookies);
-    Text headers = "X: 1", raw = "old", returned = "old", cookies = Text(c.cookies);
-    Bytes postBytes;
-    const Bytes body = WebAccess(c.url, {.method = 1,
-                                         .postText = Text("q=1"),
-                                         .cookieText = &cookies,
-                                         .returnedCookies = &returned,
-                                         .extraHeaders = &headers,
-                                         .rawHeaders = &raw,
-                                         .postBytes = &postBytes});
-    EXPECT_EQ(body, Bytes(""));
-    EXPECT_EQ(headers, Text("X: 1"));
-    EXPECT_EQ(postBytes, Bytes(""));
-    EXPECT_EQ(raw, Text("old"));
-    EXPECT_EQ(returned, Text("old"));
-    EXPECT_EQ(cookies, Text(c.cookies));
+    OutArguments out(Text(c.cookies));
+    EXPECT_EQ(out.Post(c.url), Bytes(""));
+    EXPECT_EQ(out.headers, Text("X: 1"));
+    EXPECT_EQ(out.postBytes, Bytes(""));
+    EXPECT_EQ(out.raw, Text("old"));
+    EXPECT_EQ(out.returned, Text("old"));
+    EXPECT_EQ(out.cookies, Text(c.cookies));
   }
   EXPECT_TRUE(server.Requests().empty());
 }
